@@ -1,0 +1,113 @@
+#include "fuzz/fuzz_invariants.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "firmware/firmware.h"
+
+namespace fuzz {
+
+namespace {
+
+struct Screen {
+    ScreenFn fn;
+    const char* name;
+};
+
+#define QV7_SCREEN_ENTRY(name) {name, #name},
+constexpr Screen kScreens[] = {QV7_SCREEN_LIST(QV7_SCREEN_ENTRY)};
+#undef QV7_SCREEN_ENTRY
+
+const Screen* find_screen(ScreenFn fn) {
+    for (const Screen& s : kScreens)
+        if (s.fn == fn) return &s;
+    return nullptr;
+}
+
+// The highest menuCursor each screen that reads it can be shown with: list rows, menu entries
+// or code digits. The main menu keeps entries 3 and 4 reachable from the last frame in which the
+// Calibrate switch was on, so its bound does not depend on the switch. Screens not listed do not
+// read the cursor and may hold any value it was left with.
+struct CursorBound {
+    ScreenFn fn;
+    int highest;
+};
+constexpr CursorBound kCursorBounds[] = {
+    {screen_main_menu, 4},      {screen_display_setup, 3},    {screen_gforce_setup, 5},
+    {screen_adc_values, 0},     {screen_calibrate, 2},        {screen_enter_current_code, 3},
+    {screen_enter_new_code, 3}, {screen_confirm_new_code, 3}, {screen_enter_reset_code, 3},
+};
+
+// Screens that leave through returnScreen: it must hold a screen whenever one of them is shown.
+constexpr ScreenFn kReturningScreens[] = {screen_msg_done, screen_msg_incorrect_code,
+                                          screen_msg_code_changed, screen_zaxis_cal};
+
+const char* screen_name = "?";
+
+[[noreturn]] void fail(const char* what, long value) {
+    std::fprintf(stderr, "\nINVARIANT BROKEN after a pass on %s: %s (value %ld)\n", screen_name,
+                 what, value);
+    std::abort();
+}
+
+void expect(bool holds, const char* what, long value) {
+    if (!holds) fail(what, value);
+}
+
+void expect_flag(uint8_t flag, const char* name) {
+    if (flag > 1) fail(name, flag);
+}
+
+}  // namespace
+
+void check_after_pass() {
+    const Screen* current = find_screen(state.currentScreen);
+    if (current == nullptr) {
+        screen_name = "?";
+        fail("currentScreen is none of the eighteen screens",
+             reinterpret_cast<long>(state.currentScreen));
+    }
+    screen_name = current->name;
+
+    expect(state.keyEvent == KEY_NONE, "keyEvent is 0 once the screen ran", state.keyEvent);
+
+    expect_flag(state.editMode, "editMode is 0 or 1");
+    expect_flag(state.cyclePlusLatched, "cyclePlusLatched is 0 or 1");
+    expect_flag(state.cycleMinusLatched, "cycleMinusLatched is 0 or 1");
+    expect_flag(state.backlightOn, "backlightOn is 0 or 1");
+    expect_flag(state.language, "language is 0 or 1");
+    expect_flag(state.alarmActive, "alarmActive is 0 or 1");
+    expect_flag(state.calibrateMenuEnabled, "calibrateMenuEnabled is 0 or 1");
+    expect_flag(state.alarmAcknowledged, "alarmAcknowledged is 0 or 1");
+    expect_flag(state.powerOffRequested, "powerOffRequested is 0 or 1");
+
+    expect(state.adjustStep == 1 || state.adjustStep == 10, "adjustStep is 1 or 10",
+           state.adjustStep);
+    expect(state.contrast % 2 == 0 && state.contrast <= 62, "contrast is even within 0..62",
+           state.contrast);
+    expect(state.gSpan >= 2 && state.gSpan <= 12, "gSpan is within 2..12", state.gSpan);
+    expect(state.cyclePlusThreshold >= 1 && state.cyclePlusThreshold <= 120,
+           "cyclePlusThreshold is within 1..120", state.cyclePlusThreshold);
+    expect(state.cycleMinusThreshold >= -120 && state.cycleMinusThreshold <= 0,
+           "cycleMinusThreshold is within -120..0", state.cycleMinusThreshold);
+
+    for (uint8_t digit : state.codeDigits)
+        expect(digit <= 9, "every code digit is within 0..9", digit);
+    expect(state.pendingCode >= 0 && state.pendingCode <= 9999, "pendingCode is within 0..9999",
+           state.pendingCode);
+    expect(state.resetCode >= 0 && state.resetCode <= 9999, "resetCode is within 0..9999",
+           state.resetCode);
+
+    for (const CursorBound& b : kCursorBounds)
+        if (b.fn == state.currentScreen)
+            expect(state.menuCursor <= b.highest, "menuCursor is within the rows of the screen",
+                   state.menuCursor);
+
+    for (ScreenFn fn : kReturningScreens)
+        if (fn == state.currentScreen)
+            expect(find_screen(state.returnScreen) != nullptr,
+                   "returnScreen holds a screen while a screen that returns to it is shown",
+                   reinterpret_cast<long>(state.returnScreen));
+}
+
+}  // namespace fuzz
