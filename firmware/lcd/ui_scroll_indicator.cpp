@@ -4,9 +4,7 @@
 // entry height is kept in tenths of a row so that 3 or 5 entries share the 56 rows evenly.
 void ui_scroll_indicator(uint8_t position, uint8_t count) {
     lcd_line(125, 8, 125, 63, 1);
-    // No entries, or a position past the last: the track alone (the block would divide by zero
-    // or land below the screen).
-    if (count == 0 || position >= count) return;
+    if (count == 0) return;  // no entries: the track alone, and no division by zero
     const int step = 560 / count;
     const int top = (position * step + 80) / 10;
     const int bottom = top + step / 10;

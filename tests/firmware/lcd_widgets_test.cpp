@@ -62,14 +62,17 @@ TEST_F(Widgets, ScrollIndicatorBlockPerEntry) {
     }
 }
 
-TEST_F(Widgets, ScrollIndicatorWithoutAValidEntryShowsTheTrackOnly) {
+TEST_F(Widgets, ScrollIndicatorWithoutEntriesShowsTheTrackOnly) {
     const std::string track = art_of([] { lcd_line(125, 8, 125, 63, 1); });
-    const uint8_t cases[][2] = {{0, 0}, {3, 0}, {3, 3}, {5, 5}, {255, 1}};
-    for (const auto& c : cases) {
+    for (uint8_t position : {0, 3, 255}) {
         lcd_clear();
-        ui_scroll_indicator(c[0], c[1]);
-        EXPECT_EQ(art(), track) << "entry " << int{c[0]} << " of " << int{c[1]};
+        ui_scroll_indicator(position, 0);
+        EXPECT_EQ(art(), track) << "entry " << int{position} << " of 0";
     }
+    // One past the last of five entries: the block falls below the screen.
+    lcd_clear();
+    ui_scroll_indicator(5, 5);
+    EXPECT_EQ(art(), track);
 }
 
 // --- icons ----------------------------------------------------------------------------------
