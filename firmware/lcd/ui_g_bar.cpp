@@ -6,8 +6,9 @@ namespace {
 
 // The row of a magnitude v (tenths of g) on a scale of `span` g over 64 rows: 0 beyond full
 // scale, else 64 - v / scale in double precision, truncated, cut to 8 bits and kept at most 63.
-// Negative magnitudes count as 0, and so does everything when span is 0 and v is 0; this keeps
-// the quotient finite and its conversion to an integer in range.
+// Negative magnitudes count as 0, and 0 is the bottom row whatever the span (with a span of 0
+// every positive magnitude is beyond full scale), so the quotient is always finite and its
+// conversion to an integer in range.
 uint8_t bar_row(int32_t v, int span, float scale) {
     if (v < 0) v = 0;
     if (v > span * 10) return 0;
