@@ -264,7 +264,9 @@ TEST_F(BigText, SpaceAndUnknownCodesOnlyAdvance) {
     lcd_big_text(0, 0, " 1");
     EXPECT_EQ(art(), art_of([] { lcd_big_text(22, 0, "1"); }));
     lcd_clear();
-    lcd_big_text(0, 0, "A\xFF" "1");  // not in the repertoire: an empty digit cell each
+    lcd_big_text(0, 0,
+                 "A\xFF"
+                 "1");  // not in the repertoire: an empty digit cell each
     EXPECT_EQ(art(), art_of([] { lcd_big_text(44, 0, "1"); }));
 }
 
