@@ -17,10 +17,15 @@ bool read_keyfast_switch() {
     return fuzz::inputs.keyfastSwitch;
 }
 void set_alarm_led(bool) {}
-// Shown again only at the end of a pass, after its screen ran and its frame was presented: the
-// one point at which every pass can be checked (the splash never hides the view).
+// A pass hides the view before it clears and draws the frame, and shows it again once the screen
+// ran and the frame was presented; the splash never hides it. So these are the points at which
+// every pass, and only a pass, can be checked.
 void set_lcd_visible(bool visible) {
-    if (visible) fuzz::check_after_pass();
+    if (visible) {
+        fuzz::check_after_pass();
+    } else {
+        fuzz::note_before_drawing();
+    }
 }
 void present_frame() {}
 void pump_events() {
