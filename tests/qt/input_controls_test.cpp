@@ -174,6 +174,20 @@ private slots:
         QCOMPARE(form->Shape1->brushColor(), QColor::fromRgb(colours::clRed));
         QCOMPARE(form->Shape1->grab().toImage().pixel(middle), colours::clRed);
     }
+
+    // Without a window the host operations read neutral values and show nothing.
+    void hostOperationsWithoutAWindow() {
+        form.reset();
+        QVERIFY(!Form1);
+        QCOMPARE(read_input_y(), 0);
+        QCOMPARE(read_input_z(), 0);
+        QVERIFY(!read_calibrate_switch());
+        QVERIFY(!read_keyfast_switch());
+        set_alarm_led(true);
+        set_lcd_visible(false);
+        present_frame();
+        pump_events();
+    }
 };
 
 QTEST_MAIN(InputControls)

@@ -191,6 +191,29 @@ private slots:
         script.run();
     }
 
+    // The switches are read in every pass: what a pass draws already follows them.
+    void switchesTakeEffectInTheNextPass() {
+        qvtest::Script script(*form);
+        script
+            .then([&] {
+                QCOMPARE(int(state.calibrateMenuEnabled), 0);
+                QCOMPARE(int(state.adjustStep), 1);
+                click(form->CheckBox2);
+                click(form->CheckBox3);
+            })
+            .then([&] {
+                QCOMPARE(int(state.calibrateMenuEnabled), 1);
+                QCOMPARE(int(state.adjustStep), 10);
+                click(form->CheckBox2);
+                click(form->CheckBox3);
+            })
+            .then([&] {
+                QCOMPARE(int(state.calibrateMenuEnabled), 0);
+                QCOMPARE(int(state.adjustStep), 1);
+            });
+        script.run();
+    }
+
     // ON while on starts over from the power-on sequence, in place; one OFF ends it all.
     void onWhileOnRestarts() {
         qvtest::Script script(*form);
