@@ -52,7 +52,9 @@ void screen_main() {
     const uint8_t key = state.keyEvent;
     if (key == KEY_NONE) return;
 
-    if (state.alarmActive != 0 && state.alarmAcknowledged == 0) {
+    if (key > KEY_F2) {
+        // Not a key of the instrument: consumed without effect, the alarm included.
+    } else if (state.alarmActive != 0 && state.alarmAcknowledged == 0) {
         // The first key after an alarm only acknowledges it, whatever key it is.
         state.alarmAcknowledged = 1;
     } else {

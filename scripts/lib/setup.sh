@@ -6,7 +6,7 @@ QV7_JOBS=${QV7_JOBS:-2}
 
 # Debian packages the build needs.
 QV7_PACKAGES=(cmake g++ make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-              qt6-base-dev)
+              qt6-base-dev fonts-dejavu-extra)
 
 qv7_as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

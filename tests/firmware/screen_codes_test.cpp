@@ -131,6 +131,7 @@ TEST_P(CodeChange, EndsWithItsMessageBackOnTheCodeRow) {
     }
     EXPECT_SCREEN(c.message);
     EXPECT_EQ(state.resetCode, c.resetCodeAfter);
+    EXPECT_EQ(hook_calls(headless::kSettingsChanged), 0);
     EXPECT_EQ(state.returnScreen, screen_gforce_setup);
     EXPECT_EQ(state.menuCursor, 5);
     key(KEY_F2);

@@ -25,6 +25,8 @@ TEST_F(Framework, CodesAboveFiveAreConsumedWithoutEffectOnEveryScreen) {
             state.returnScreen = screen_gforce_setup;
             state.menuCursor = 1;
             state.editMode = 1;  // the value rows are being edited where a screen has them
+            state.alarmActive = 1;  // not even the main display's acknowledgement takes them
+            state.alarmAcknowledged = 0;
             state.keyEvent = static_cast<uint8_t>(code);
             InstrumentState before;
             std::memcpy(&before, &state, sizeof state);

@@ -92,6 +92,34 @@ TEST_F(MainDisplay, AcknowledgementClearsWithTheAlarmWhenGComesBack) {
     EXPECT_EQ(state.alarmAcknowledged, 1);
 }
 
+bool lit(int x, int y) {
+    return (state.frameBuffer[(y / 8) * 128 + x] >> (y % 8) & 1) != 0;
+}
+
+// The first column of the large readout (rows 17 to 46, right of the bar's scale).
+int readout_start() {
+    for (int x = 32; x < 128; ++x) {
+        for (int y = 17; y <= 46; ++y) {
+            if (lit(x, y)) return x;
+        }
+    }
+    return -1;
+}
+
+TEST_F(MainDisplay, TheReadoutDropsItsTenthsAndMovesRightFromTenG) {
+    const struct {
+        int32_t g;
+        int x;
+    } cases[] = {{99, 45}, {-99, 45}, {0, 45}, {100, 55}, {-100, 55}, {-123, 55}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.g);
+        state.currentG = c.g;
+        lcd_clear();
+        screen_main();
+        EXPECT_EQ(readout_start(), c.x);
+    }
+}
+
 // The two confirmations share their keys; only the reset differs.
 struct ResetCase {
     const char* what;
