@@ -49,12 +49,10 @@ void screen_calibrate() {
             }
             break;
         case KEY_CW:
-        case KEY_F2:
-            if (state.menuCursor < kRow0g) ++state.menuCursor;
-            break;
         case KEY_CCW:
         case KEY_F1:
-            if (state.menuCursor > 0) --state.menuCursor;
+        case KEY_F2:
+            move_list_cursor(key, kRow0g);
             break;
         default:
             break;

@@ -70,10 +70,8 @@ void screen_display_setup() {
         case KEY_F2:
             if (state.editMode != 0) {
                 flip_setting(row);
-            } else if (key == KEY_CW || key == KEY_F2) {
-                if (state.menuCursor < kRowLanguage) ++state.menuCursor;
             } else {
-                if (state.menuCursor > 0) --state.menuCursor;
+                move_list_cursor(key, kRowLanguage);
             }
             break;
         default:

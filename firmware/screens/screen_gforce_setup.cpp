@@ -129,10 +129,8 @@ void screen_gforce_setup() {
             if (state.editMode != 0) {
                 // Values: CW and F1 raise, CCW and F2 lower; the highlight stays.
                 change_value(row, key == KEY_CW || key == KEY_F1);
-            } else if (key == KEY_CW || key == KEY_F2) {
-                if (state.menuCursor < kRowResetCode) ++state.menuCursor;
             } else {
-                if (state.menuCursor > 0) --state.menuCursor;
+                move_list_cursor(key, kRowResetCode);
             }
             break;
         default:

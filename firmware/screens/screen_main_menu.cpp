@@ -70,12 +70,10 @@ void screen_main_menu() {
             state.editMode = 0;
             break;
         case KEY_CW:
-        case KEY_F2:
-            if (state.menuCursor < last_reachable_entry()) ++state.menuCursor;
-            break;
         case KEY_CCW:
         case KEY_F1:
-            if (state.menuCursor > 0) --state.menuCursor;
+        case KEY_F2:
+            move_list_cursor(key, last_reachable_entry());
             break;
         default:
             break;

@@ -45,6 +45,17 @@ inline uint8_t inverse_if(bool condition) {
     return condition ? 1 : 0;
 }
 
+// The list keys: KEY_CW and KEY_F2 move menuCursor to the next row, KEY_CCW and KEY_F1 to the
+// previous one. The highlight stops at row 0 and at lastRow; lists never wrap. Other keys leave
+// the cursor where it is.
+inline void move_list_cursor(uint8_t key, uint8_t lastRow) {
+    if (key == KEY_CW || key == KEY_F2) {
+        if (state.menuCursor < lastRow) ++state.menuCursor;
+    } else if (key == KEY_CCW || key == KEY_F1) {
+        if (state.menuCursor > 0) --state.menuCursor;
+    }
+}
+
 // Leaves a message screen or the Z-axis trim for the screen that entered it. Every way into
 // those screens sets returnScreen first; a record that never had one (all zero at program start)
 // goes to the main display rather than storing an empty screen.

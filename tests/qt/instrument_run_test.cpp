@@ -267,15 +267,22 @@ private slots:
         form->setPacing(true);  // closing must not wait for the pace
         int pump = 0;
         bool pumpedWhileClosed = false;
+        // Counted before the checks: a failed check returns from the step, and the runaway stop
+        // must still come.
         connect(form.get(), &TForm1::pumped, this, [&] {
+            const int now = pump++;
             pumpedWhileClosed = pumpedWhileClosed || !form->isVisible();
-            if (pump == closeAtPump) QVERIFY(!form->close());                         // not yet
-            if (pump > closeAtPump + 2 * kSplashFrames) state.powerOffRequested = 1;  // runaway
-            ++pump;
+            if (now > closeAtPump + 2 * kSplashFrames) state.powerOffRequested = 1;  // runaway
+            if (now == closeAtPump) QVERIFY(!form->close());                         // not yet
         });
-        QTimer guard;  // a run that never closed the window fails here instead of hanging
+        // A run that never closed the window fails here instead of hanging. The event loop runs
+        // inside the run, so the run has to end before exec can return.
+        QTimer guard;
         guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        connect(&guard, &QTimer::timeout, [] {
+            state.powerOffRequested = 1;
+            QCoreApplication::exit(1);
+        });
         guard.start(60000);
         QTimer::singleShot(0, form.get(), [&] { click(form->Button1); });
 
