@@ -8,14 +8,6 @@
 
 namespace {
 
-struct Screen {
-    ScreenFn fn;
-    const char* name;
-};
-#define QV7_SCREEN_ENTRY(name) {name, #name},
-constexpr Screen kScreens[] = {QV7_SCREEN_LIST(QV7_SCREEN_ENTRY)};
-#undef QV7_SCREEN_ENTRY
-
 // A busy instrument rather than a blank one: inputs away from rest (about -2.5 g with a
 // sideways component), filled counters and maxima, every menu entry enabled, a code set.
 void set_up(ScreenFn screen, uint8_t language) {
@@ -55,7 +47,7 @@ void bm_pass(benchmark::State& st, ScreenFn screen, uint8_t language) {
 }
 
 const bool registered = [] {
-    for (const Screen& s : kScreens) {
+    for (const ScreenInfo& s : kScreenTable) {
         for (uint8_t language : {0, 1}) {
             const std::string name =
                 std::string("pass/") + s.name + (language == 0 ? "/en" : "/fr");

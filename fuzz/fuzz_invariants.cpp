@@ -11,21 +11,6 @@ namespace fuzz {
 
 namespace {
 
-struct Screen {
-    ScreenFn fn;
-    const char* name;
-};
-
-#define QV7_SCREEN_ENTRY(name) {name, #name},
-constexpr Screen kScreens[] = {QV7_SCREEN_LIST(QV7_SCREEN_ENTRY)};
-#undef QV7_SCREEN_ENTRY
-
-const Screen* find_screen(ScreenFn fn) {
-    for (const Screen& s : kScreens)
-        if (s.fn == fn) return &s;
-    return nullptr;
-}
-
 // The highest menuCursor each screen that reads it can be shown with: list rows, menu entries
 // or code digits. The main menu keeps entries 3 and 4 reachable from the last frame in which the
 // Calibrate switch was on, so its bound does not depend on the switch. Screens not listed do not
@@ -109,8 +94,8 @@ bool changed(const Field& f) {
 }
 
 const char* name_of(ScreenFn fn) {
-    const Screen* s = find_screen(fn);
-    return s != nullptr ? s->name : "no screen";
+    const char* name = screen_name(fn);
+    return name != nullptr ? name : "no screen";
 }
 
 [[noreturn]] void fail(const char* what, long value) {
@@ -142,7 +127,7 @@ void note_before_drawing() {
 }
 
 void check_after_pass() {
-    expect(find_screen(state.currentScreen) != nullptr,
+    expect(screen_name(state.currentScreen) != nullptr,
            "currentScreen is one of the eighteen screens",
            reinterpret_cast<long>(state.currentScreen));
 
@@ -192,7 +177,7 @@ void check_after_pass() {
 
     for (ScreenFn fn : kReturningScreens)
         if (fn == state.currentScreen)
-            expect(find_screen(state.returnScreen) != nullptr,
+            expect(screen_name(state.returnScreen) != nullptr,
                    "returnScreen holds a screen while a screen that returns to it is shown",
                    reinterpret_cast<long>(state.returnScreen));
 }

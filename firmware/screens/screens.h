@@ -2,6 +2,8 @@
 // once, acts on a non-zero code and sets the slot back to 0.
 #pragma once
 
+#include "firmware/runtime/state.h"
+
 // Every screen, once. Anything that needs all of them (declarations, names in test output,
 // tables of screens) is derived from this list.
 #define QV7_SCREEN_LIST(X)       \
@@ -27,6 +29,22 @@
 #define QV7_DECLARE_SCREEN(name) void name();
 QV7_SCREEN_LIST(QV7_DECLARE_SCREEN)
 #undef QV7_DECLARE_SCREEN
+
+// Every screen with its name, for whatever needs them all (test output, tools, benchmarks).
+struct ScreenInfo {
+    ScreenFn fn;
+    const char* name;
+};
+#define QV7_SCREEN_INFO(name) {name, #name},
+inline constexpr ScreenInfo kScreenTable[] = {QV7_SCREEN_LIST(QV7_SCREEN_INFO)};
+#undef QV7_SCREEN_INFO
+
+// The name of a screen procedure; nullptr when fn is none of them.
+constexpr const char* screen_name(ScreenFn fn) {
+    for (const ScreenInfo& screen : kScreenTable)
+        if (screen.fn == fn) return screen.name;
+    return nullptr;
+}
 
 // The main display's drawing, shared by nothing but screen_main.
 void draw_main_display();

@@ -36,10 +36,7 @@ void operator delete[](void* p, std::size_t) noexcept {
 
 namespace {
 
-#define QV7_SCREEN_ENTRY(name) name,
-constexpr ScreenFn kScreens[] = {QV7_SCREEN_LIST(QV7_SCREEN_ENTRY)};
-#undef QV7_SCREEN_ENTRY
-constexpr int kScreenCount = sizeof kScreens / sizeof kScreens[0];
+constexpr int kScreenCount = sizeof kScreenTable / sizeof kScreenTable[0];
 
 TEST(Allocations, NoneInThousandsOfPassesOverEveryScreen) {
     headless::reset_state();
@@ -52,7 +49,7 @@ TEST(Allocations, NoneInThousandsOfPassesOverEveryScreen) {
         if (pump == 1) counting = true;
         if (pump > 80) {
             const int pass = pump - 80;
-            if (pass % 12 == 0) state.currentScreen = kScreens[(pass / 12) % kScreenCount];
+            if (pass % 12 == 0) state.currentScreen = kScreenTable[(pass / 12) % kScreenCount].fn;
             post_key(static_cast<uint8_t>(1 + pass % 5));
             headless::host.inputZ = 2048 - (pass % 400) * 10;
             state.adcInputZ = headless::host.inputZ;

@@ -17,21 +17,11 @@
 
 namespace screen_test {
 
-// The name of a screen procedure, from the one list of screens.
+// The name of a screen procedure for test output.
 inline std::string screen_name(ScreenFn fn) {
-#define QV7_SCREEN_NAME(name) \
-    if (fn == name) return #name;
-    QV7_SCREEN_LIST(QV7_SCREEN_NAME)
-#undef QV7_SCREEN_NAME
+    if (const char* name = ::screen_name(fn)) return name;
     return fn == nullptr ? "(no screen)" : "(not a screen)";
 }
-
-// Every screen, from the same list.
-inline constexpr ScreenFn kAllScreens[] = {
-#define QV7_SCREEN_ENTRY(name) name,
-    QV7_SCREEN_LIST(QV7_SCREEN_ENTRY)
-#undef QV7_SCREEN_ENTRY
-};
 
 class ScreenTest : public ::testing::Test {
 protected:

@@ -18,13 +18,13 @@ protected:
 };
 
 TEST_F(Framework, CodesAboveFiveAreConsumedWithoutEffectOnEveryScreen) {
-    for (ScreenFn screen : kAllScreens) {
+    for (const auto& [screen, name] : kScreenTable) {
         for (int code = 6; code <= 255; ++code) {
             SetUp();
             state.currentScreen = screen;
             state.returnScreen = screen_gforce_setup;
             state.menuCursor = 1;
-            state.editMode = 1;  // the value rows are being edited where a screen has them
+            state.editMode = 1;     // the value rows are being edited where a screen has them
             state.alarmActive = 1;  // not even the main display's acknowledgement takes them
             state.alarmAcknowledged = 0;
             state.keyEvent = static_cast<uint8_t>(code);
@@ -36,16 +36,16 @@ TEST_F(Framework, CodesAboveFiveAreConsumedWithoutEffectOnEveryScreen) {
             before.keyEvent = KEY_NONE;
             std::memcpy(before.frameBuffer, state.frameBuffer, sizeof state.frameBuffer);
             ASSERT_EQ(std::memcmp(&before, &state, sizeof state), 0)
-                << screen_name(screen) << " changed the state on code " << code;
+                << name << " changed the state on code " << code;
             int hooks = 0;
             for (int count : headless::host.hookCalls) hooks += count;
-            ASSERT_EQ(hooks, 0) << screen_name(screen) << " code " << code;
+            ASSERT_EQ(hooks, 0) << name << " code " << code;
         }
     }
 }
 
 TEST_F(Framework, AScreenWithoutAKeyChangesNothing) {
-    for (ScreenFn screen : kAllScreens) {
+    for (const auto& [screen, name] : kScreenTable) {
         SetUp();
         state.currentScreen = screen;
         state.returnScreen = screen_main;
@@ -53,7 +53,7 @@ TEST_F(Framework, AScreenWithoutAKeyChangesNothing) {
         std::memcpy(&before, &state, sizeof state);
         screen_only();
         std::memcpy(before.frameBuffer, state.frameBuffer, sizeof state.frameBuffer);
-        EXPECT_EQ(std::memcmp(&before, &state, sizeof state), 0) << screen_name(screen);
+        EXPECT_EQ(std::memcmp(&before, &state, sizeof state), 0) << name;
     }
 }
 
@@ -113,7 +113,7 @@ TEST_F(Framework, OnlyAnEmptySlotTakesAKey) {
 // checks the indexing), it always consumes the key and it always leaves a screen to run.
 TEST_F(Framework, AnyCursorEditFlagAndKeyStayWithinBounds) {
     const uint8_t keys[] = {KEY_NONE, KEY_SELECT, KEY_CW, KEY_CCW, KEY_F1, KEY_F2, 6, 255};
-    for (ScreenFn screen : kAllScreens) {
+    for (const auto& [screen, name] : kScreenTable) {
         for (int cursor = 0; cursor <= 255; ++cursor) {
             for (uint8_t edit : {0, 1, 255}) {
                 for (uint8_t code : keys) {
@@ -128,7 +128,7 @@ TEST_F(Framework, AnyCursorEditFlagAndKeyStayWithinBounds) {
                     screen_only();
                     ASSERT_EQ(state.keyEvent, KEY_NONE);
                     ASSERT_NE(screen_name(state.currentScreen).front(), '(')
-                        << screen_name(screen) << " cursor " << cursor << " key " << int{code};
+                        << name << " cursor " << cursor << " key " << int{code};
                     for (uint8_t digit : state.codeDigits) ASSERT_LE(digit, 9);
                 }
             }

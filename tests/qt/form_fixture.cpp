@@ -24,11 +24,8 @@ void click(QWidget* control) {
 }
 
 QString screenName(ScreenFn screen) {
-#define QV7_NAME_SCREEN(name) \
-    if (screen == &name) return QStringLiteral(#name);
-    QV7_SCREEN_LIST(QV7_NAME_SCREEN)
-#undef QV7_NAME_SCREEN
-    return QStringLiteral("?");
+    const char* name = ::screen_name(screen);
+    return name ? QString::fromLatin1(name) : QStringLiteral("?");
 }
 
 QString frameArt() {
