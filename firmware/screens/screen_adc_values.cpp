@@ -6,7 +6,6 @@ namespace {
 using namespace screens;
 
 constexpr Text kTitle{" ADC VALUES ", " VALEURS A/D "};
-constexpr Text kDone{"*** DONE ***", "*** FINI ***"};
 constexpr Text kYFormat{"G-FORCE Y: %u", "FORCE-G Y: %u"};
 constexpr Text kZFormat{"G-FORCE Z: %u", "FORCE-G Z: %u"};
 
@@ -16,7 +15,7 @@ void screen_adc_values() {
     char text[kTextBuffer];
 
     ui_title(tr(kTitle));
-    lcd_text8_centered_const(64, 8, tr(kDone), 0, inverse_if(state.menuCursor == 0));
+    draw_done_row(state.menuCursor == 0);
     format_unsigned(text, tr(kYFormat), state.adcY);
     ui_row_text(0, 16, text, 0);
     format_unsigned(text, tr(kZFormat), state.adcZ);

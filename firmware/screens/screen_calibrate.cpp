@@ -7,7 +7,6 @@ namespace {
 using namespace screens;
 
 constexpr Text kTitle{" CALIBRATE ", " CALIBRER "};
-constexpr Text kDone{"*** DONE ***", "*** FINI ***"};
 // The English rows end in a small g, the French ones in a capital G.
 constexpr Text kCalibrate1g{"CALIBRATE 1g", "CALIBRER 1G"};
 constexpr Text kCalibrate0g{"CALIBRATE 0g", "CALIBRER 0G"};
@@ -27,7 +26,7 @@ void screen_calibrate() {
     const uint8_t row = state.menuCursor;
 
     ui_title(tr(kTitle));
-    lcd_text8_centered_const(64, 8, tr(kDone), 0, inverse_if(row == kRowDone));
+    draw_done_row(row == kRowDone);
     lcd_text8_const(0, 16, tr(kCalibrate1g), 0, inverse_if(row == kRow1g));
     lcd_text8_const(0, 24, tr(kCalibrate0g), 0, inverse_if(row == kRow0g));
 

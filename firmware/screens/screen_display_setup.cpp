@@ -7,7 +7,6 @@ namespace {
 using namespace screens;
 
 constexpr Text kTitle{" DISPLAY SETUP ", " CONFIG AFFICH "};
-constexpr Text kDone{"*** DONE ***", "*** FINI ***"};
 constexpr Text kAdjustContrast{"ADJUST CONTRAST", "REG CONTRAST"};
 constexpr Text kBacklightLabel{"BACKLIGHT: ", "LUMIERE: "};
 constexpr Text kBacklightOn{"ON", "OUI"};
@@ -42,7 +41,7 @@ void screen_display_setup() {
     const uint8_t row = state.menuCursor;
 
     ui_title(tr(kTitle));
-    lcd_text8_centered_const(64, 8, tr(kDone), 0, inverse_if(row == kRowDone));
+    draw_done_row(row == kRowDone);
     lcd_text8_const(0, 16, tr(kAdjustContrast), 0, inverse_if(row == kRowContrast));
     ui_setting_row_const_both(0, 2, tr(kBacklightLabel),
                               tr(state.backlightOn != 0 ? kBacklightOn : kBacklightOff));

@@ -7,7 +7,6 @@ namespace {
 using namespace screens;
 
 constexpr Text kTitle{" G-FORCE SETUP ", " CONFIG FORCE-G "};
-constexpr Text kDone{"*** DONE ***", "*** FINI ***"};
 constexpr Text kSpanLabel{"GF SPAN: ", "ECH FG: "};
 constexpr Text kCyclePlusLabel{"CYCLE +: ", "CYCLE +: "};
 constexpr Text kCycleMinusLabel{"CYCLE -: ", "CYCLE -: "};
@@ -105,7 +104,7 @@ void screen_gforce_setup() {
     char value[kTextBuffer];
 
     ui_title(tr(kTitle));
-    lcd_text8_centered_const(64, 8, tr(kDone), 0, inverse_if(row == kRowDone));
+    draw_done_row(row == kRowDone);
     std::snprintf(value, sizeof value, "%dg", state.gSpan);
     ui_setting_row_const(0, 1, tr(kSpanLabel), value);
     format_g(value, "%+.1fg", state.cyclePlusThreshold);

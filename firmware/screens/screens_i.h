@@ -63,4 +63,10 @@ inline void go_to_return_screen() {
     state.currentScreen = state.returnScreen != nullptr ? state.returnScreen : screen_main;
 }
 
+// The DONE row under the title of the setup and service lists, inverse while it is highlighted.
+inline void draw_done_row(bool highlighted) {
+    constexpr Text kDone{"*** DONE ***", "*** FINI ***"};
+    lcd_text8_centered_const(64, 8, tr(kDone), 0, inverse_if(highlighted));
+}
+
 }  // namespace screens
