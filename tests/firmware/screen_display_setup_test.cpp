@@ -14,12 +14,7 @@ class DisplaySetup : public ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        state.currentScreen = screen_display_setup;
-        state.menuCursor = 0;
-        state.editMode = 0;
-    }
-    static void go_to_row(uint8_t row) {
-        while (state.menuCursor < row) key(KEY_F2);
+        open(screen_display_setup);
     }
 };
 

@@ -54,6 +54,18 @@ protected:
         frame();
     }
 
+    // Opens a screen the way the main menu does: first row highlighted, not editing.
+    static void open(ScreenFn screen) {
+        state.currentScreen = screen;
+        state.menuCursor = 0;
+        state.editMode = 0;
+    }
+
+    // Moves a list's highlight down to the row with as many next-row keys as it takes.
+    static void go_to_row(uint8_t row) {
+        while (state.menuCursor < row) key(KEY_CW);
+    }
+
     // Frames without a key: lets the ten-entry filter settle on new inputs.
     static void settle(int frames = 10) {
         for (int i = 0; i < frames; ++i) frame();

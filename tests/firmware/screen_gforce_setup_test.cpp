@@ -11,12 +11,7 @@ class GForceSetup : public ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        state.currentScreen = screen_gforce_setup;
-        state.menuCursor = 0;
-        state.editMode = 0;
-    }
-    static void go_to_row(uint8_t row) {
-        while (state.menuCursor < row) key(KEY_CW);
+        open(screen_gforce_setup);
     }
 };
 

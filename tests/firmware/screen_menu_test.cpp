@@ -14,10 +14,6 @@ protected:
         key(KEY_SELECT);
         EXPECT_SCREEN(screen_main_menu);
     }
-    // Moves to the entry with as many next-entry keys as it takes.
-    static void go_to_entry(uint8_t entry) {
-        while (state.menuCursor < entry) key(KEY_CW);
-    }
 };
 
 TEST_F(MainMenu, WithoutTheSwitchTheListStopsAtGForceSetup) {
@@ -42,7 +38,7 @@ TEST_F(MainMenu, WithTheSwitchTheListReachesCalibrateAndStopsThere) {
 
 TEST_F(MainMenu, SwitchWithdrawnWhileAServiceEntryIsShown) {
     state.calibrateMenuEnabled = 1;
-    go_to_entry(4);
+    go_to_row(4);
     state.calibrateMenuEnabled = 0;
 
     key(KEY_CW);
@@ -59,7 +55,7 @@ TEST_F(MainMenu, SwitchWithdrawnWhileAServiceEntryIsShown) {
 
     // Still shown means still open-able.
     state.calibrateMenuEnabled = 1;
-    go_to_entry(4);
+    go_to_row(4);
     state.calibrateMenuEnabled = 0;
     key(KEY_SELECT);
     EXPECT_SCREEN(screen_calibrate);
@@ -81,7 +77,7 @@ class MenuEntry : public MainMenu, public ::testing::WithParamInterface<EntryCas
 TEST_P(MenuEntry, OpensInNavigationAndComesBackToTheSameEntry) {
     const EntryCase& c = GetParam();
     state.calibrateMenuEnabled = 1;
-    go_to_entry(c.entry);
+    go_to_row(c.entry);
     state.editMode = 1;  // stale: opening must clear it
     clear_hook_counts();
 

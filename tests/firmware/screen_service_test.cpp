@@ -11,8 +11,7 @@ class AdcValues : public ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        state.currentScreen = screen_adc_values;
-        state.menuCursor = 0;
+        open(screen_adc_values);
     }
 };
 
@@ -34,8 +33,7 @@ class Calibrate : public ScreenTest {
 protected:
     void SetUp() override {
         ScreenTest::SetUp();
-        state.currentScreen = screen_calibrate;
-        state.menuCursor = 0;
+        open(screen_calibrate);
     }
     static void orientation(int32_t y, int32_t z) {
         state.adcInputY = y;
